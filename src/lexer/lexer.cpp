@@ -1,0 +1,45 @@
+#include "lexer/lexer.h"
+
+#include <cstdio>
+#include <string>
+
+namespace cullsrc {
+
+Lexer::Lexer(Source& reader, LexerLimits limits) : reader_(reader), limits_(limits) {}
+
+void Lexer::prime() {
+    read_char();
+    advance();
+}
+
+void Lexer::lexical_error(const char* message) const {
+    char head[96];
+    std::snprintf(head, sizeof head, "Lexical error at line %d, character %d: ",
+                  static_cast<int>(position_.line) + 1, static_cast<int>(position_.column) + 1);
+    throw Failure{std::string(head) + message + "\n"};
+}
+
+void Lexer::match(TokenKind kind) {
+    if (kind != token_) {
+        std::string expected = std::string(".. expected ") + token_names[kind] + ", found " +
+                               token_names[token_] + "\n";
+        try {
+            lexical_error("Unexpected token");
+        } catch (Failure& failure) {
+            failure.text.insert(0, expected);
+            throw;
+        }
+    }
+    // Swapping keeps both buffers, so consuming a token costs no allocation.
+    std::swap(consumed_lexeme_, lexeme_);
+    lexeme_.clear();
+    advance();
+}
+
+void Lexer::advance() {
+    do {
+        scan();
+    } while (skip_[token_]);
+}
+
+}  // namespace cullsrc

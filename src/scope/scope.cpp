@@ -1,0 +1,53 @@
+#include "scope/scope.h"
+
+#include <vector>
+
+namespace cullsrc {
+
+Scope::Scope(Scope* parent) : parent(parent) {
+    if (parent != nullptr) parent->children.push(this);
+}
+
+Scope::Scope(Scope* parent, const String& name, Position start)
+    : parent(parent), name(name), start(start) {
+    if (parent != nullptr) parent->children.push(this);
+}
+
+// The constructor hands the new scope to the parent's children, which own it from then on.
+Scope& Scope::open_child(Scope& parent) { return *new Scope(&parent); }
+
+Scope& Scope::open_function(Scope& parent, const String& name, Position start) {
+    return *new Scope(&parent, name, start);
+}
+
+// Deep trees are torn down with a work list instead of recursion, so that no nesting depth
+// can exhaust the stack: every scope loses its children before it is deleted.
+Scope::~Scope() {
+    variables.for_each([](Variable* variable) { delete variable; });
+    std::vector<Scope*> doomed;
+    children.for_each([&](Scope* child) { doomed.push_back(child); });
+    children.clear();
+    while (!doomed.empty()) {
+        Scope* scope = doomed.back();
+        doomed.pop_back();
+        scope->children.for_each([&](Scope* child) { doomed.push_back(child); });
+        scope->children.clear();
+        delete scope;
+    }
+}
+
+void Scope::discard_last_child() { delete children.take_last(); }
+
+void Scope::add_parameter(const String& variable_name, Position from, Position to) {
+    auto variable = std::make_unique<Variable>(variable_name, from, to, true);
+    variables.push(variable.get());
+    variable.release();  // owned by variables from here on
+}
+
+void Scope::add_variable(const String& variable_name, Position from, Position to) {
+    auto variable = std::make_unique<Variable>(variable_name, from, to, false);
+    variables.push(variable.get());
+    variable.release();  // owned by variables from here on
+}
+
+}  // namespace cullsrc
