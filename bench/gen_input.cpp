@@ -118,7 +118,11 @@ class Sink {
   std::string buffer_;
 };
 
-std::string name(const char* prefix, long long k) { return prefix + num(k); }
+std::string name(const char* prefix, long long k) {
+  std::string s(prefix);
+  s += num(k);
+  return s;
+}
 
 // ---------------------------------------------------------------------------
 // Expected results of the regular shapes.

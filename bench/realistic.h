@@ -124,15 +124,16 @@ class Realistic {
   }
   // A call of an earlier function, or of a library function.
   std::string call(const std::vector<std::string>& locals, int depth) {
-    if (functions_.empty() || rng_.chance(25)) {
+    if (functions_.size() == module_start_ || rng_.chance(25)) {
       static const std::vector<std::string> lib = {"printf", "memset", "strlen", "strcmp", "log_event"};
       const std::string& f = rng_.pick(lib);
       if (f == "printf") return "printf(\"value of " + local_name(locals) + ": %d\\n\", " + local_name(locals) + ")";
       return f + "(" + local_name(locals) + ", " + operand(locals, depth + 1) + ")";
     }
-    // Mostly recent functions, so that whole groups end up dead together.
-    size_t window = functions_.size() < 24 ? functions_.size() : 24;
-    const Function& f = functions_[functions_.size() - 1 - static_cast<size_t>(rng_.below(static_cast<int>(window)))];
+    // Only earlier functions of the same module, so that the modules main
+    // does not call stay dead as a whole.
+    size_t window = functions_.size() - module_start_;
+    const Function& f = functions_[module_start_ + static_cast<size_t>(rng_.below(static_cast<int>(window)))];
     std::string s = f.name + "(";
     for (int i = 0; i < f.params; ++i) {
       if (i) s += ", ";
@@ -331,6 +332,7 @@ class Realistic {
         break;
     }
     line(0, "");
+    module_start_ = functions_.size();
     int f = 3 + rng_.below(6);
     for (int i = 0; i < f; ++i) function(m, i);
     // main calls most modules' last function; the rest stay dead.
@@ -359,6 +361,7 @@ class Realistic {
   std::vector<std::string> globals_;
   std::vector<Function> functions_;
   std::vector<Function> roots_;
+  size_t module_start_ = 0;
   const std::vector<std::string> verbs_ = {"load", "store", "check", "update", "format", "parse", "merge",
                                            "scan", "reset", "compute"};
   const std::vector<std::string> nouns_ = {"record", "index", "buffer", "entry", "table", "report", "item",

@@ -118,6 +118,7 @@ Scope* Marking::find_function(std::string_view name) {
     if (!root_.lookup) root_.lookup = std::make_unique<Scope::Lookup>();
     Scope::Lookup& lookup = *root_.lookup;
     if (!lookup.built) {
+        lookup.functions.reserve(static_cast<std::size_t>(root_.children.size()));
         root_.children.for_each([&](Scope* child) {
             if (child->name.length() > 0) lookup.functions.emplace(child->name.name(), child);
         });

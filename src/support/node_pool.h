@@ -1,11 +1,11 @@
 #pragma once
-// Storage for the nodes of one list: nodes are carved out of chunks that double in size,
-// so a long list costs neither one heap block per node nor the allocator's overhead on each.
+// Storage for the nodes of one list: nodes are carved out of chunks that double in size, so a
+// long list costs neither one heap block per node nor the allocator's overhead on each. The
+// chunks are chained through a small header, which keeps an empty pool to two words.
 
 #include <cstddef>
-#include <memory>
+#include <cstdint>
 #include <new>
-#include <vector>
 
 namespace cullsrc {
 
@@ -15,45 +15,52 @@ public:
     NodePool() = default;
     NodePool(const NodePool&) = delete;
     NodePool& operator=(const NodePool&) = delete;
+    ~NodePool() { reset(); }
 
     Node* make() {
-        if (used_ == chunk_size_) grow();
-        return new (&chunk_[used_++]) Node();
+        if (used_ == chunk_size()) grow();
+        return new (&slots()[used_++]) Node();
     }
     void destroy(Node* node) { node->~Node(); }
     // Gives the slot back when the node is the one made last, so a list that keeps taking
     // back its newest node does not grow.
     void unmake(Node* node) {
         node->~Node();
-        if (used_ > 0 && reinterpret_cast<Slot*>(node) == &chunk_[used_ - 1]) --used_;
+        if (used_ > 0 && reinterpret_cast<Slot*>(node) == &slots()[used_ - 1]) --used_;
     }
     // Drops all storage; the nodes must have been destroyed.
     void reset() {
-        chunks_.clear();
-        chunk_ = nullptr;
-        used_ = chunk_size_ = 0;
+        while (chunk_ != nullptr) {
+            Chunk* older = chunk_->older;
+            ::operator delete(chunk_);
+            chunk_ = older;
+        }
+        used_ = 0;
     }
 
 private:
     struct alignas(Node) Slot {
         std::byte bytes[sizeof(Node)];
     };
-    static constexpr std::size_t first_chunk = 2;
-    static constexpr std::size_t largest_chunk = 4096;
+    struct alignas(Slot) Chunk {
+        Chunk* older;
+        std::uint32_t size;
+    };
+    static constexpr std::uint32_t largest_chunk = 4096;
+
+    std::uint32_t chunk_size() const { return chunk_ != nullptr ? chunk_->size : 0; }
+    Slot* slots() { return reinterpret_cast<Slot*>(chunk_ + 1); }
 
     void grow() {
-        std::size_t size = chunk_size_ == 0 ? first_chunk : chunk_size_ * 2;
+        std::uint32_t size = chunk_ == nullptr ? 1 : chunk_->size * 2;
         if (size > largest_chunk) size = largest_chunk;
-        chunks_.push_back(std::unique_ptr<Slot[]>(new Slot[size]));
-        chunk_ = chunks_.back().get();
-        chunk_size_ = size;
+        void* memory = ::operator new(sizeof(Chunk) + sizeof(Slot) * size);
+        chunk_ = new (memory) Chunk{chunk_, size};
         used_ = 0;
     }
 
-    std::vector<std::unique_ptr<Slot[]>> chunks_;
-    Slot* chunk_ = nullptr;
-    std::size_t used_ = 0;
-    std::size_t chunk_size_ = 0;
+    Chunk* chunk_ = nullptr;
+    std::uint32_t used_ = 0;
 };
 
 }  // namespace cullsrc

@@ -15,11 +15,24 @@ constexpr std::size_t segment_size = std::size_t{256} << 20;
 // formatting of an error and the unwinding that reports it.
 constexpr std::size_t reserve_room = std::size_t{4} << 20;
 
-// The lowest address this thread's frames may reach; none for a thread that was not started
-// as a segment, whose stack size is unknown and which therefore moves to a segment at once.
+// The lowest address this thread's frames may reach, learnt on first use; a thread whose
+// stack cannot be learnt moves to a segment at once.
 thread_local const char* stack_limit = nullptr;
+thread_local bool stack_known = false;
 
 const char* frame_address() { return static_cast<const char*>(__builtin_frame_address(0)); }
+
+void learn_stack() {
+    stack_known = true;
+    pthread_attr_t attributes;
+    if (pthread_getattr_np(pthread_self(), &attributes) != 0) return;
+    void* lowest = nullptr;
+    std::size_t size = 0;
+    if (pthread_attr_getstack(&attributes, &lowest, &size) == 0 && size > 2 * reserve_room) {
+        stack_limit = static_cast<const char*>(lowest) + reserve_room;
+    }
+    pthread_attr_destroy(&attributes);
+}
 
 struct Segment {
     void (*fn)(void*);
@@ -29,6 +42,7 @@ struct Segment {
 
 void* run_segment(void* argument) {
     auto* segment = static_cast<Segment*>(argument);
+    stack_known = true;
     stack_limit = frame_address() - (segment_size - reserve_room);
     try {
         segment->fn(segment->context);
@@ -40,7 +54,10 @@ void* run_segment(void* argument) {
 
 }  // namespace
 
-bool stack_is_low() { return stack_limit == nullptr || frame_address() < stack_limit; }
+bool stack_is_low() {
+    if (!stack_known) learn_stack();
+    return stack_limit == nullptr || frame_address() < stack_limit;
+}
 
 void run_on_new_stack(void (*fn)(void*), void* context) {
     Segment segment{fn, context, nullptr};
