@@ -31,7 +31,7 @@ void Lexer::match(TokenKind kind) {
         }
     }
     // Swapping keeps both buffers, so consuming a token costs no allocation.
-    std::swap(consumed_lexeme_, lexeme_);
+    consumed_lexeme_.swap(lexeme_);
     lexeme_.clear();
     advance();
 }

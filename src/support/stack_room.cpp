@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t segment_size = std::size_t{256} << 20;
 // Room kept free below the limit for the frames between two recursion points, the
 // formatting of an error and the unwinding that reports it.
-constexpr std::size_t reserve_room = std::size_t{4} << 20;
+constexpr std::size_t reserve_room = std::size_t{1} << 20;
 
 // The lowest address this thread's frames may reach, learnt on first use; a thread whose
 // stack cannot be learnt moves to a segment at once.

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace cullsrc {
 
@@ -74,12 +75,15 @@ void String::assign(const String& other) {
     *this = std::move(copy);
 }
 
-void String::append(char byte) {
-    reserve(std::int64_t{length_} + 1);
-    char* text = data();
-    text[length_] = byte;
-    ++length_;
-    text[length_] = '\0';
+// The text lives either inline or behind the pointer, never pointing into the object, so
+// exchanging the raw fields exchanges the texts.
+void String::swap(String& other) noexcept {
+    std::swap(length_, other.length_);
+    std::swap(capacity_, other.capacity_);
+    char held[sizeof local_];
+    std::memcpy(held, local_, sizeof held);
+    std::memcpy(local_, other.local_, sizeof held);
+    std::memcpy(other.local_, held, sizeof held);
 }
 
 void String::clear() {

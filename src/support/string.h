@@ -21,7 +21,13 @@ public:
 
     void assign(const char* text);
     void assign(const String& other);
-    void append(char byte);
+    void append(char byte) {
+        if (length_ == capacity_) reserve(std::int64_t{length_} + 1);
+        char* text = data();
+        text[length_] = byte;
+        text[++length_] = '\0';
+    }
+    void swap(String& other) noexcept;
     // Empties the text but keeps the block, for buffers that are refilled at once.
     void clear();
     String concat(const char* text) const;
