@@ -1,6 +1,5 @@
 #include "scope/scope.h"
 
-#include <vector>
 
 namespace cullsrc {
 
@@ -20,19 +19,22 @@ Scope& Scope::open_function(Scope& parent, const String& name, Position start) {
     return *new Scope(&parent, name, start);
 }
 
-// Deep trees are torn down with a work list instead of recursion, so that no nesting depth
-// can exhaust the stack: every scope loses its children before it is deleted.
+// Deep trees are torn down without recursion and without allocating (this also runs while
+// an allocation failure unwinds): descend to a leaf through first children, delete it, climb
+// back through its parent, repeat.
 Scope::~Scope() {
     variables.for_each([](Variable* variable) { delete variable; });
-    std::vector<Scope*> doomed;
-    children.for_each([&](Scope* child) { doomed.push_back(child); });
-    children.clear();
-    while (!doomed.empty()) {
-        Scope* scope = doomed.back();
-        doomed.pop_back();
-        scope->children.for_each([&](Scope* child) { doomed.push_back(child); });
-        scope->children.clear();
-        delete scope;
+    Scope* current = this;
+    for (;;) {
+        if (Scope* child = current->children.take_first()) {
+            current = child;
+        } else if (current == this) {
+            break;
+        } else {
+            Scope* up = current->parent;
+            delete current;
+            current = up;
+        }
     }
 }
 

@@ -47,6 +47,20 @@ public:
         }
         return first_ != nullptr ? first_->item : nullptr;
     }
+    // Takes the first node out and returns its item, none when the list is empty.
+    T* take_first() {
+        if (first_ == nullptr) return nullptr;
+        Node* node = first_;
+        first_ = node->next;
+        if (last_ == node) last_ = nullptr;
+        if (before_last_ == node || first_ == nullptr) before_last_ = nullptr;
+        if (cursor_ == node) cursor_ = nullptr;
+        if (cursor_ != nullptr) --cursor_index_;
+        --count_;
+        T* item = node->item;
+        pool_.destroy(node);
+        return item;
+    }
     // Takes the last node out and returns its item, none when the list is empty.
     T* take_last() {
         if (first_ == nullptr) return nullptr;
