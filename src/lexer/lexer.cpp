@@ -7,6 +7,19 @@ namespace cullsrc {
 
 Lexer::Lexer(Source& reader, LexerLimits limits) : reader_(reader), limits_(limits) {}
 
+void Lexer::complete_line() {
+    bool ended_by_byte = current_char_ != -1;
+    if (ended_by_byte) {
+        if (position_.line >= limits_.max_line) throw InputTooLarge{};
+        ++position_.line;
+        position_.column = 0;
+    } else {
+        if (position_.column >= limits_.max_column) throw InputTooLarge{};
+        ++position_.column;
+    }
+    line_buffer_.add_line(reader_.take_line(ended_by_byte));
+}
+
 void Lexer::prime() {
     read_char();
     advance();

@@ -56,20 +56,20 @@ protected:
     [[noreturn]] void lexical_error(const char* message) const;
 
 private:
+    // Moves to the next byte. An ordinary byte only moves the column; a line end or the end
+    // of input also completes a line.
     void read_char() {
         if (current_char_ == -1) lexical_error("Unexpected EOF");
         current_char_ = reader_.get();
         char_position_ = position_;
-        if (is_line_end(current_char_)) {
-            if (position_.line >= limits_.max_line) throw InputTooLarge{};
-            ++position_.line;
-            position_.column = 0;
-        } else {
+        if (current_char_ >= 0 && !is_line_end(current_char_)) {
             if (position_.column >= limits_.max_column) throw InputTooLarge{};
             ++position_.column;
+            return;
         }
-        line_buffer_.add_char(current_char_);
+        complete_line();
     }
+    void complete_line();
     void advance();
     void scan();
     void scan_word();

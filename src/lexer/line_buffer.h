@@ -1,6 +1,7 @@
 #pragma once
 // A copy of every source line as it is read, without its line end; the analysis overwrites
-// unused ranges in it and the driver writes it out.
+// unused ranges in it and the driver writes it out. The line being read is still in the
+// Source, which hands it over whole when a line end or the end of input completes it.
 
 #include "support/string.h"
 #include "support/string_list.h"
@@ -11,22 +12,13 @@ class TextSink;
 
 class LineBuffer {
 public:
-    // One step per value read: a line end or the end of input (-1) completes the line.
-    void add_char(int c) {
-        if (c == '\n' || c == '\r' || c == -1) {
-            lines_.push(current_line_);
-            current_line_.clear();
-        } else {
-            current_line_.append(static_cast<char>(c));
-        }
-    }
+    void add_line(String&& line) { lines_.push(std::move(line)); }
     StringList& lines() { return lines_; }
     // Writes every completed line followed by "\n".
     void write_lines(TextSink& output);
 
 private:
     StringList lines_;
-    String current_line_;
 };
 
 }  // namespace cullsrc

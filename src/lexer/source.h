@@ -1,10 +1,14 @@
 #pragma once
 // The bytes the Lexer reads, one at a time: from memory, or from a file through a block
-// buffer of our own so that the per-byte step is an inline pointer bump.
+// buffer of our own so that the per-byte step is an inline pointer bump. It also hands over
+// the text of each line as one span when the line is complete, so that keeping every line
+// costs no work per byte.
 
 #include <cstdio>
 #include <memory>
 #include <string_view>
+
+#include "support/string.h"
 
 namespace cullsrc {
 
@@ -22,11 +26,17 @@ public:
         return *next_++;
     }
 
+    // The bytes read since the previous line was taken, without the last byte read when that
+    // byte ended the line.
+    String take_line(bool ended_by_byte);
+
 private:
     bool refill();
 
     const unsigned char* next_ = nullptr;
     const unsigned char* end_ = nullptr;
+    const unsigned char* line_start_ = nullptr;
+    String carried_;  // the start of the current line, from blocks already replaced
     std::FILE* file_ = nullptr;
     std::unique_ptr<unsigned char[]> block_;
 };

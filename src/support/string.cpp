@@ -75,6 +75,16 @@ void String::assign(const String& other) {
     *this = std::move(copy);
 }
 
+void String::append(std::string_view bytes) {
+    if (bytes.empty()) return;
+    std::int32_t added = checked_length(bytes.size());
+    reserve(std::int64_t{length_} + added);
+    char* text = data();
+    std::memcpy(text + length_, bytes.data(), bytes.size());
+    length_ += added;
+    text[length_] = '\0';
+}
+
 // The text lives either inline or behind the pointer, never pointing into the object, so
 // exchanging the raw fields exchanges the texts.
 void String::swap(String& other) noexcept {

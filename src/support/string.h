@@ -27,6 +27,7 @@ public:
         text[length_] = byte;
         text[++length_] = '\0';
     }
+    void append(std::string_view bytes);
     void swap(String& other) noexcept;
     // Empties the text but keeps the block, for buffers that are refilled at once.
     void clear();

@@ -1,0 +1,5 @@
+int main() {
+  // cafÿ
+  puts("ÿ");
+  return 0;
+}

@@ -1,0 +1,4 @@
+void dead()
+{
+}
+int main() { return 0; }

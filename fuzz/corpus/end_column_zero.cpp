@@ -1,0 +1,3 @@
+int first,
+second;
+int main() { return second; }

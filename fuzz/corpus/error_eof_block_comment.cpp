@@ -1,0 +1,2 @@
+int main() { return 0; }
+/* not closed

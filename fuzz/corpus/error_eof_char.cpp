@@ -1,0 +1,4 @@
+int main() {
+  char c = 'x;
+  return 0;
+}

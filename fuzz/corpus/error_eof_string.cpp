@@ -1,0 +1,2 @@
+int main() {
+  puts("open

@@ -1,0 +1,3 @@
+// numbers are no names
+int ok;
+int 5;

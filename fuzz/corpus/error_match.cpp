@@ -1,0 +1,3 @@
+int main() {
+  if x) return 1;
+}

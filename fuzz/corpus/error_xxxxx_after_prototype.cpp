@@ -1,0 +1,4 @@
+int f(void);
+int main() {
+  5;
+}

@@ -1,0 +1,2 @@
+int main() { return 0; }
+int spare; // end

@@ -1,0 +1,2 @@
+int main = 0;
+int start() { return main; }

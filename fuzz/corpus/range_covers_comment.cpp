@@ -1,0 +1,3 @@
+int main() { return 0; }
+int x /* note */;
+char *p, *q;
