@@ -1,6 +1,7 @@
 #pragma once
 // The scope tree: the global scope, one scope per function definition and one per block.
-// A Scope owns its Variables and its children; PointerList itself owns nothing.
+// A Scope owns its Variables and its children; PointerList itself owns nothing. The objects
+// of a tree live in one Arena, owned by the root.
 
 #include <memory>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "lexer/position.h"
 #include "scope/variable.h"
+#include "support/arena.h"
 #include "support/pointer_list.h"
 #include "support/string.h"
 #include "support/string_list.h"
@@ -18,6 +20,10 @@ class TextSink;
 class LineTable;
 
 class Scope {
+    // Declared first, so that it goes last: every list below keeps its nodes in it.
+    std::unique_ptr<Arena> own_arena_;
+    Arena* arena_;
+
 public:
     // A scope with a parent is appended to the parent's children, which then own it.
     explicit Scope(Scope* parent);
@@ -26,7 +32,7 @@ public:
     Scope& operator=(const Scope&) = delete;
     ~Scope();
 
-    // Creates a scope owned by `parent`, a block or a function.
+    // Creates a scope owned by `parent`, in the tree's arena: a block or a function.
     static Scope& open_child(Scope& parent);
     static Scope& open_function(Scope& parent, const String& name, Position start);
 
@@ -57,6 +63,11 @@ public:
     bool executed = false;
 
 private:
+    // Destroys a child: in place when it lives in the arena, else as a heap object.
+    static void release(Scope* child);
+    void add(Variable* variable);
+
+    bool in_arena_ = false;
     friend class Marking;
 
     // Lookup aids built once by the marking, so that resolving a name costs no list walk.

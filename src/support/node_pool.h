@@ -1,23 +1,26 @@
 #pragma once
-// Storage for the nodes of one list: nodes are carved out of chunks that double in size, so a
-// long list costs neither one heap block per node nor the allocator's overhead on each. The
-// chunks are chained through a small header, which keeps an empty pool to two words.
+// Storage for the nodes of one list. A list of a scope tree takes its nodes from the tree's
+// Arena; a list on its own carves them out of chunks that double in size, so a long list costs
+// neither one heap block per node nor the allocator's overhead on each.
 
 #include <cstddef>
 #include <cstdint>
 #include <new>
+
+#include "support/arena.h"
 
 namespace cullsrc {
 
 template <class Node>
 class NodePool {
 public:
-    NodePool() = default;
+    explicit NodePool(Arena* arena = nullptr) : arena_(arena) {}
     NodePool(const NodePool&) = delete;
     NodePool& operator=(const NodePool&) = delete;
     ~NodePool() { reset(); }
 
     Node* make() {
+        if (arena_ != nullptr) return new (arena_->allocate(sizeof(Node))) Node();
         if (used_ == chunk_size()) grow();
         return new (&slots()[used_++]) Node();
     }
@@ -26,7 +29,7 @@ public:
     // back its newest node does not grow.
     void unmake(Node* node) {
         node->~Node();
-        if (used_ > 0 && reinterpret_cast<Slot*>(node) == &slots()[used_ - 1]) --used_;
+        if (arena_ == nullptr && used_ > 0 && reinterpret_cast<Slot*>(node) == &slots()[used_ - 1]) --used_;
     }
     // Drops all storage; the nodes must have been destroyed.
     void reset() {
@@ -59,6 +62,7 @@ private:
         used_ = 0;
     }
 
+    Arena* arena_;
     Chunk* chunk_ = nullptr;
     std::uint32_t used_ = 0;
 };

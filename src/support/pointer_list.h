@@ -11,7 +11,7 @@ namespace cullsrc {
 template <class T>
 class PointerList {
 public:
-    PointerList() = default;
+    explicit PointerList(Arena* arena = nullptr) : pool_(arena) {}
     PointerList(const PointerList&) = delete;
     PointerList& operator=(const PointerList&) = delete;
     ~PointerList() { clear(); }

@@ -16,7 +16,7 @@ public:
         Node* next = nullptr;
     };
 
-    StringList() = default;
+    explicit StringList(Arena* arena = nullptr) : pool_(arena) {}
     StringList(const StringList&) = delete;
     StringList& operator=(const StringList&) = delete;
     ~StringList() { clear(); }
