@@ -21,15 +21,18 @@ public:
 
     Node* make() {
         if (arena_ != nullptr) return new (arena_->allocate(sizeof(Node))) Node();
-        if (used_ == chunk_size()) grow();
-        return new (&slots()[used_++]) Node();
+        if (chunk_ == nullptr || chunk_->used == chunk_->size) grow();
+        return new (&slots()[chunk_->used++]) Node();
     }
     void destroy(Node* node) { node->~Node(); }
     // Gives the slot back when the node is the one made last, so a list that keeps taking
     // back its newest node does not grow.
     void unmake(Node* node) {
         node->~Node();
-        if (arena_ == nullptr && used_ > 0 && reinterpret_cast<Slot*>(node) == &slots()[used_ - 1]) --used_;
+        if (arena_ == nullptr && chunk_ != nullptr && chunk_->used > 0 &&
+            reinterpret_cast<Slot*>(node) == &slots()[chunk_->used - 1]) {
+            --chunk_->used;
+        }
     }
     // Drops all storage; the nodes must have been destroyed.
     void reset() {
@@ -38,7 +41,6 @@ public:
             ::operator delete(chunk_);
             chunk_ = older;
         }
-        used_ = 0;
     }
 
 private:
@@ -48,23 +50,21 @@ private:
     struct alignas(Slot) Chunk {
         Chunk* older;
         std::uint32_t size;
+        std::uint32_t used;
     };
     static constexpr std::uint32_t largest_chunk = 4096;
 
-    std::uint32_t chunk_size() const { return chunk_ != nullptr ? chunk_->size : 0; }
     Slot* slots() { return reinterpret_cast<Slot*>(chunk_ + 1); }
 
     void grow() {
         std::uint32_t size = chunk_ == nullptr ? 1 : chunk_->size * 2;
         if (size > largest_chunk) size = largest_chunk;
         void* memory = ::operator new(sizeof(Chunk) + sizeof(Slot) * size);
-        chunk_ = new (memory) Chunk{chunk_, size};
-        used_ = 0;
+        chunk_ = new (memory) Chunk{chunk_, size, 0};
     }
 
     Arena* arena_;
     Chunk* chunk_ = nullptr;
-    std::uint32_t used_ = 0;
 };
 
 }  // namespace cullsrc
