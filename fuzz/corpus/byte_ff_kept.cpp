@@ -1,5 +1,0 @@
-int main() {
-  // cafÿ
-  puts("ÿ");
-  return 0;
-}

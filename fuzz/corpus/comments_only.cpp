@@ -1,3 +1,0 @@
-// only a comment
-#include <none>
-/* block */

@@ -1,4 +1,0 @@
-void dead()
-{
-}
-int main() { return 0; }

@@ -1,3 +1,0 @@
-int first,
-second;
-int main() { return second; }

@@ -1,4 +1,0 @@
-int main() {
-  char c = 'x;
-  return 0;
-}

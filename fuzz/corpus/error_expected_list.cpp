@@ -1,3 +1,0 @@
-// numbers are no names
-int ok;
-int 5;

@@ -1,3 +1,0 @@
-int main() {
-  if x) return 1;
-}

@@ -1,4 +1,0 @@
-int f(void);
-int main() {
-  5;
-}

@@ -1,2 +1,0 @@
-int main = 0;
-int start() { return main; }

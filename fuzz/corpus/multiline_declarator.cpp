@@ -1,4 +1,0 @@
-int keep1,
-    gone,
-    keep2;
-int main() { return keep1 + keep2; }

@@ -1,3 +1,0 @@
-int counter = 0;
-void bump() { counter++; }
-void reset() { counter = 0; bump(); }

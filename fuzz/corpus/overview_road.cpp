@@ -1,4 +1,0 @@
-int x;
-int g() { return 1; }
-int f() { return x; }
-int main() { f(); return 0; }

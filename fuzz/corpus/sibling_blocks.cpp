@@ -1,4 +1,0 @@
-int main() {
-  { int a = 1; }
-  { return a; }
-}

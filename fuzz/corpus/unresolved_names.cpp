@@ -1,8 +1,0 @@
-int main() {
-  ghost;
-  ghost = 1;
-  phantom(ghost);
-  phantom();
-  { ghost; }
-  return 0;
-}
