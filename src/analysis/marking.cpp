@@ -117,12 +117,13 @@ Scope* Marking::follow_call(Scope& scope, const String& name) {
 Scope* Marking::find_function(std::string_view name) {
     if (!root_.lookup) root_.lookup = std::make_unique<Scope::Lookup>();
     Scope::Lookup& lookup = *root_.lookup;
-    if (!lookup.built) {
+    if (lookup.functions_indexed != root_.children.size()) {
+        lookup.functions.clear();
         lookup.functions.reserve(static_cast<std::size_t>(root_.children.size()));
         root_.children.for_each([&](Scope* child) {
             if (child->name.length() > 0) lookup.functions.emplace(child->name.name(), child);
         });
-        lookup.built = true;
+        lookup.functions_indexed = root_.children.size();
     }
     auto found = lookup.functions.find(name);
     return found != lookup.functions.end() ? found->second : nullptr;
@@ -148,9 +149,11 @@ Variable* Marking::find_in(Scope& scope, std::string_view name) {
     }
     if (!scope.lookup) scope.lookup = std::make_unique<Scope::Lookup>();
     auto& index = scope.lookup->variables;
-    if (index.empty()) {
+    if (scope.lookup->variables_indexed != count) {
+        index.clear();
         scope.variables.for_each(
             [&](Variable* variable) { index.emplace(variable->name.name(), variable); });
+        scope.lookup->variables_indexed = count;
     }
     auto found = index.find(name);
     return found != index.end() ? found->second : nullptr;

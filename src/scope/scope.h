@@ -73,8 +73,9 @@ private:
     // Lookup aids built once by the marking, so that resolving a name costs no list walk.
     struct Lookup {
         std::unordered_map<std::string_view, Variable*> variables;
+        std::int32_t variables_indexed = -1;
         std::unordered_map<std::string_view, Scope*> functions;
-        bool built = false;
+        std::int32_t functions_indexed = -1;  // the children count the index was built for
     };
     // The nearest enclosing scope that declares anything: where a name lookup climbs next.
     Scope* declaring_parent = nullptr;

@@ -171,7 +171,7 @@ void String::release() {
 
 void String::copy_from(const char* bytes, std::int32_t count) {
     char* text = data();
-    std::memcpy(text, bytes, static_cast<std::size_t>(count));
+    if (count > 0) std::memcpy(text, bytes, static_cast<std::size_t>(count));
     text[count] = '\0';
 }
 

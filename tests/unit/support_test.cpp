@@ -22,7 +22,7 @@ String of_length(int n, char byte = 'x') {
     return s;
 }
 
-// ---- String sizing -----------------------------------------------------------------------
+// ---- String sizing ------------------------------------------------------------------------------
 
 TEST(StringSizing, ConstructionFollowsTheBlockRule) {
     // The block is the smallest multiple of 16 above the length; capacity is one less.
@@ -43,6 +43,12 @@ TEST(StringSizing, ConstructionFollowsTheBlockRule) {
     EXPECT_EQ(String().capacity(), 15);
     EXPECT_EQ(String().length(), 0);
     EXPECT_STREQ(String().c_str(), "");
+
+    // An empty byte range, as an empty line or lexeme hands over, may have no address.
+    String from_nothing{std::string_view()};
+    EXPECT_EQ(from_nothing.length(), 0);
+    EXPECT_EQ(from_nothing.capacity(), 15);
+    EXPECT_STREQ(from_nothing.c_str(), "");
 }
 
 TEST(StringSizing, AppendPastFifteenBytesKeepsEverything) {
@@ -123,7 +129,7 @@ TEST(StringSizing, AppendGrowsByDoublingTheBlock) {
     EXPECT_EQ(s.c_str()[total], '\0');
 }
 
-// ---- String comparison and fill ----------------------------------------------------------
+// ---- String comparison and fill -----------------------------------------------------------------
 
 TEST(StringCompare, EqualityIsByteExactUpToTheFirstNul) {
     String with_nul("ab");
@@ -166,7 +172,7 @@ TEST(StringFill, OnlyAValidRangeIsFilled) {
     }
 }
 
-// ---- StringList ----------------------------------------------------------------------------
+// ---- StringList ---------------------------------------------------------------------------------
 
 TEST(StringListTest, AtWalksThroughTheCursorAndFallsBackToTheFirst) {
     StringList list;
@@ -221,7 +227,7 @@ TEST(StringListTest, ClearedListIsEmptyAndUsable) {
     EXPECT_EQ(seen, "de");
 }
 
-// ---- PointerList ---------------------------------------------------------------------------
+// ---- PointerList --------------------------------------------------------------------------------
 
 struct Counted {
     explicit Counted(int id, int& alive) : id(id), alive(alive) { ++alive; }

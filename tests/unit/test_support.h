@@ -48,6 +48,12 @@ inline std::string render(Scope& scope) {
     return out + items + "}";
 }
 
+// The two lines that a token of the wrong kind produces.
+inline std::string mismatch(const char* expected, const char* found, const char* where) {
+    return std::string(".. expected ") + expected + ", found " + found + "\nLexical error at " +
+           where + ": Unexpected token\n";
+}
+
 // The result of parsing one source text: the tree (when the parse completed), what the
 // parser printed, and the error text (when it failed).
 struct Parsed {
@@ -80,14 +86,13 @@ public:
     explicit LineSink(std::function<void(std::string_view)> on_line)
         : on_line_(std::move(on_line)) {}
     void write(std::string_view bytes) override {
-        for (char c : bytes) {
-            if (c == '\n') {
-                on_line_(pending_);
-                pending_.clear();
-            } else {
-                pending_ += c;
-            }
+        for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos;) {
+            pending_.append(bytes.substr(0, end));
+            on_line_(pending_);
+            pending_.clear();
+            bytes.remove_prefix(end + 1);
         }
+        pending_.append(bytes);
     }
     // Text written after the last line end.
     const std::string& pending() const { return pending_; }
